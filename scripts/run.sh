@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds bq and starts it beside its delivered database (build/bin/trfp.mdb; an existing
+# database there is the operator's and is kept).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+exec build/bin/bq

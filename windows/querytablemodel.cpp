@@ -1,0 +1,59 @@
+#include "querytablemodel.h"
+
+#include "query.h"
+#include "valuetext.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+QueryTableModel::QueryTableModel(Query &query, QList<GridColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent), m_query(query), m_columns(std::move(columns))
+{
+    connect(&m_query, &Query::reset, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    connect(&m_query, &Query::rowChanged, this, [this](int row) {
+        Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+    });
+}
+
+void QueryTableModel::applyWidths(QTableView *view) const
+{
+    for (int c = 0; c < m_columns.size(); ++c)
+        view->setColumnWidth(c, m_columns.at(c).width);
+}
+
+int QueryTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || !m_query.isOpen() ? 0 : m_query.recordCount();
+}
+
+int QueryTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant QueryTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const GridColumn &column = m_columns.at(index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(column.alignment);
+    if (role != Qt::DisplayRole || column.field.isEmpty())
+        return {};
+    const int field = m_query.columnIndex(column.field);
+    return field < 0 ? QVariant() : valueText(m_query.valueAt(index.row(), field));
+}
+
+QVariant QueryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_columns.at(section).title;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    return {};
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+
+class Query;
+
+// One column of a grid bound to a query: the field it shows, its title, width and
+// alignment. An empty field makes a column the grid draws itself.
+struct GridColumn {
+    QString field;
+    QString title;
+    int width = 80;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// A grid's view of a query's snapshot: it shows the query's rows as they are and follows
+// its resets and row changes.
+class QueryTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    QueryTableModel(Query &query, QList<GridColumn> columns, QObject *parent = nullptr);
+
+    const QList<GridColumn> &columns() const { return m_columns; }
+    void applyWidths(class QTableView *view) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    Query &m_query;
+    QList<GridColumn> m_columns;
+};
