@@ -47,3 +47,25 @@ CREATE TABLE usertable (
     权限 TEXT COLLATE NOCASE
 ) STRICT;
 CREATE INDEX usertable_用户 ON usertable (用户);
+
+-- A trigram index over the searched text of the catalogue. Searches use it only to find
+-- candidate rows quickly; the rows shown are always decided by the statement's own LIKE.
+-- The triggers keep it right whichever program writes sp.
+CREATE VIRTUAL TABLE sp_search USING fts5 (
+    药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位,
+    content = 'sp', content_rowid = '编号', tokenize = 'trigram'
+);
+CREATE TRIGGER sp_search_insert AFTER INSERT ON sp BEGIN
+    INSERT INTO sp_search (rowid, 药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位)
+    VALUES (new.编号, new.药品编号, new.条形码, new.药品全名, new.生产厂家, new.规格, new.单位);
+END;
+CREATE TRIGGER sp_search_delete AFTER DELETE ON sp BEGIN
+    INSERT INTO sp_search (sp_search, rowid, 药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位)
+    VALUES ('delete', old.编号, old.药品编号, old.条形码, old.药品全名, old.生产厂家, old.规格, old.单位);
+END;
+CREATE TRIGGER sp_search_update AFTER UPDATE OF 药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位 ON sp BEGIN
+    INSERT INTO sp_search (sp_search, rowid, 药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位)
+    VALUES ('delete', old.编号, old.药品编号, old.条形码, old.药品全名, old.生产厂家, old.规格, old.单位);
+    INSERT INTO sp_search (rowid, 药品编号, 条形码, 药品全名, 生产厂家, 规格, 单位)
+    VALUES (new.编号, new.药品编号, new.条形码, new.药品全名, new.生产厂家, new.规格, new.单位);
+END;

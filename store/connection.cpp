@@ -76,3 +76,9 @@ SqliteDatabase &Connection::database()
     open();
     return *m_db;
 }
+
+std::unique_ptr<SqliteDatabase> Connection::openReader()
+{
+    open();
+    return std::make_unique<SqliteDatabase>(m_databasePath, SqliteDatabase::Access::ReadWrite);
+}

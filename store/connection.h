@@ -25,6 +25,10 @@ public:
     // run without a connection fails with the reason the connection cannot be opened.
     SqliteDatabase &database();
 
+    // A second handle on the same database for a long read that must not hold up this
+    // connection's writes (a statement still being read keeps its transaction open).
+    std::unique_ptr<SqliteDatabase> openReader();
+
 private:
     QString m_connectionString;
     QString m_databasePath;

@@ -3,37 +3,19 @@
 
 #include "connection.h"
 #include "connectionstring.h"
+#include "copiesdelegate.h"
 #include "errorreport.h"
 #include "fonts.h"
+#include "gridfooter.h"
+#include "picklist.h"
+#include "printlistmodel.h"
+#include "prompts.h"
 #include "query.h"
-#include "querytablemodel.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
-
-namespace {
-
-QList<GridColumn> printListColumns()
-{
-    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    const auto centre = Qt::AlignCenter;
-    return {
-        {QStringLiteral("选择"), QStringLiteral("全选"), 40, centre},
-        {QString(), QStringLiteral("行"), 44, left},
-        {QStringLiteral("药品编号"), QStringLiteral("药品编号"), 90, left},
-        {QStringLiteral("药品全名"), QStringLiteral("药品全名"), 163, left},
-        {QStringLiteral("供应商"), QStringLiteral("供应商"), 63, left},
-        {QStringLiteral("规格"), QStringLiteral("规格"), 112, left},
-        {QStringLiteral("生产厂家"), QStringLiteral("生产厂家"), 94, left},
-        {QStringLiteral("条形码"), QStringLiteral("条形码"), 123, left},
-        {QStringLiteral("单位"), QStringLiteral("单位"), 50, centre},
-        {QStringLiteral("售价"), QStringLiteral("售价"), 83, centre},
-        {QStringLiteral("份数"), QStringLiteral("份数"), 56, centre},
-    };
-}
-
-} // namespace
 
 TbqForm::TbqForm(const QString &programDir, QWidget *parent)
     : ModalWindow(parent), m_ui(new Ui::TbqForm), m_programDir(programDir), m_cnn(std::make_unique<Connection>())
@@ -50,15 +32,15 @@ TbqForm::TbqForm(const QString &programDir, QWidget *parent)
     m_bqqry->setSql(QStringLiteral("select * from bqdy order by id desc"));
     m_wzdqry = std::make_unique<Query>(*m_cnn);
     m_wzdqry->setSql(QStringLiteral("select * from wzdsp order by id desc"));
+    m_printList = std::make_unique<PrintList>(*m_cnn, *m_bqqry, *m_wzdqry, static_cast<PrintListWindow &>(*this));
 
-    m_bqgridModel = new QueryTableModel(*m_bqqry, printListColumns(), this);
-    m_ui->bqgrid->setModel(m_bqgridModel);
-    m_bqgridModel->applyWidths(m_ui->bqgrid);
-    m_ui->bqgrid->verticalHeader()->hide();
-    m_ui->bqgrid->verticalHeader()->setDefaultSectionSize(18);
-
+    setUpGrid();
+    setUpPickList();
     buildPopupMenu();
     connect(m_ui->BitBtn3, &QPushButton::clicked, this, &QWidget::close);
+    m_ui->lcp->installEventFilter(this);
+    m_ui->sm->installEventFilter(this);
+    connect(m_ui->sm, &QLineEdit::textChanged, this, [this] { guard([this] { SearchGoods(); }); });
 
     guard([this] { openDatabase(); });
 }
@@ -81,33 +63,98 @@ void TbqForm::openDatabase()
     m_cnn->open();
 }
 
+void TbqForm::setUpGrid()
+{
+    QTableView *grid = m_ui->bqgrid;
+    m_bqgridModel = new PrintListModel(*m_bqqry, this);
+    grid->setModel(m_bqgridModel);
+    m_bqgridModel->applyWidths(grid);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setFixedHeight(20);
+    grid->horizontalHeader()->setSectionsClickable(true);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    grid->setItemDelegateForColumn(PrintListModel::Copies, new CopiesDelegate(grid));
+    grid->installEventFilter(this);
+
+    connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == PrintListModel::Tick)
+            guard([this] { bqgridTitleBtnClick(); });
+    });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                guard([&] { bqgridCellChanged(current, previous); });
+            });
+    connect(m_bqgridModel, &QAbstractItemModel::modelReset, this, &TbqForm::followReload);
+
+    m_footer = new GridFooter(grid, [this](int column) -> QString {
+        switch (column) {
+        case 0: return QStringLiteral("品种");
+        case 1: return QString::number(m_bqgridModel->rowTotal());
+        case 9: return QStringLiteral("总份数");
+        case 10: return QString::number(m_bqgridModel->copiesTotal());
+        default: return {};
+        }
+    }, m_ui->Panel2);
+    m_footer->setObjectName(QStringLiteral("bqgridFooter"));
+    static_cast<QBoxLayout *>(m_ui->Panel2->layout())->insertWidget(1, m_footer);
+    connect(m_bqgridModel, &QAbstractItemModel::modelReset, m_footer, qOverload<>(&QWidget::update));
+    connect(m_bqgridModel, &QAbstractItemModel::dataChanged, m_footer, qOverload<>(&QWidget::update));
+}
+
+void TbqForm::setUpPickList()
+{
+    m_pickList = new PickList(*m_cnn, this);
+    QTableView *lgrid = m_ui->lgrid;
+    lgrid->setModel(m_pickList);
+    for (int c = 0; c < PickList::columns().size(); ++c)
+        lgrid->setColumnWidth(c, PickList::columns().at(c).width);
+    lgrid->verticalHeader()->hide();
+    lgrid->verticalHeader()->setDefaultSectionSize(18);
+    lgrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lgrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lgrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    lgrid->installEventFilter(this);
+    connect(lgrid, &QAbstractItemView::doubleClicked, this, [this] { guard([this] { pickCurrent(); }); });
+    connect(m_pickList, &PickList::readFailed, this, &reportError);
+    m_ui->skcp->raise();
+}
+
 void TbqForm::buildPopupMenu()
 {
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
-    auto entry = [this](const char *name, const QString &caption, QDialog *const *window = nullptr) {
+    auto entry = [this](const char *name, const QString &caption) {
         QAction *action = m_popup->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
-        if (window)
-            connect(action, &QAction::triggered, this, [this, window] { showOver(*window); });
         return action;
     };
+    auto showing = [this, entry](const char *name, const QString &caption, QDialog *const *window) {
+        connect(entry(name, caption), &QAction::triggered, this, [this, window] { showOver(*window); });
+    };
+    auto running = [this, entry](const char *name, const QString &caption, void (PrintList::*operation)()) {
+        connect(entry(name, caption), &QAction::triggered, this,
+                [this, operation] { guard([this, operation] { (m_printList.get()->*operation)(); }); });
+    };
     const QString divider = QStringLiteral("-------------");
-    // Entries whose work is not built yet are shown disabled rather than doing nothing.
-    entry("N1", QStringLiteral("删除当前行"))->setEnabled(false);
-    entry("N2", QStringLiteral("删除所有"))->setEnabled(false);
+    running("N1", QStringLiteral("删除当前行"), &PrintList::DeleteCurrentRow);
+    running("N2", QStringLiteral("删除所有"), &PrintList::DeleteAllRows);
     entry("N3", divider);
+    // Entries whose work is not built yet are shown disabled rather than doing nothing.
     entry("Excel1", QStringLiteral("从Excel导入"))->setEnabled(false);
     entry("Excel2", QStringLiteral("导出Excel"))->setEnabled(false);
-    entry("N5", QStringLiteral("未找到的商品"), &m_notFound);
+    showing("N5", QStringLiteral("未找到的商品"), &m_notFound);
     entry("N6", divider);
-    entry("N9", QStringLiteral("商品资料"), &m_catalogue);
-    entry("N8", QStringLiteral("用户管理"), &m_accounts);
+    showing("N9", QStringLiteral("商品资料"), &m_catalogue);
+    showing("N8", QStringLiteral("用户管理"), &m_accounts);
     entry("N10", divider);
     entry("N11", QStringLiteral("帮助"))->setEnabled(false);
     entry("N12", QStringLiteral("Tavrin医药进销存管理软件下载"))->setEnabled(false);
     entry("N13", QStringLiteral("Tavrin药店会员管理软件下载"))->setEnabled(false);
-    entry("N7", QStringLiteral("关于软件"), &m_about);
+    showing("N7", QStringLiteral("关于软件"), &m_about);
 
     connect(m_ui->bqgrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_popup->popup(m_ui->bqgrid->viewport()->mapToGlobal(at)); });
@@ -142,4 +189,152 @@ void TbqForm::closeEvent(QCloseEvent *event)
     ModalWindow::closeEvent(event);
     if (m_login)
         m_login->close();
+}
+
+bool TbqForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == m_ui->lcp && enter) {
+            guard([this] { lcpEnter(); });
+            return true;
+        }
+        if (watched == m_ui->sm && enter) {
+            guard([this] { smEnter(); });
+            return true;
+        }
+        if (watched == m_ui->sm && key == Qt::Key_Down) {
+            if (m_ui->skcp->isVisible())
+                m_ui->lgrid->setFocus();
+            return true;
+        }
+        if (watched == m_ui->lgrid && enter) {
+            guard([this] { pickCurrent(); });
+            return true;
+        }
+    }
+    // Entering the grid puts its current row into editing (an empty list begins a blank row).
+    if (watched == m_ui->bqgrid && event->type() == QEvent::FocusIn)
+        guard([this] { m_bqqry->edit(); });
+    return ModalWindow::eventFilter(watched, event);
+}
+
+void TbqForm::lcpEnter()
+{
+    if (!m_ui->lcp->text().isEmpty())
+        m_printList->AddFromScanBox();
+    m_ui->ltempedit->setFocus();
+    m_ui->lcp->clear();
+    m_ui->lcp->setFocus();
+}
+
+void TbqForm::smEnter()
+{
+    if (!m_ui->sm->text().isEmpty())
+        m_printList->AddFromQueryBox();
+    m_ui->tempedit->setFocus();
+    m_ui->sm->clear();
+    m_ui->sm->setFocus();
+}
+
+// Runs on every change of the search box, typed or not.
+void TbqForm::SearchGoods()
+{
+    if (!m_ui->sm->text().isEmpty()) {
+        m_ui->skcp->move(335, 32);
+        m_ui->skcp->show();
+        m_ui->skcp->raise();
+        m_pickList->search(m_ui->sm->text());
+        if (m_pickList->rowCount() > 0)
+            m_ui->lgrid->setCurrentIndex(m_pickList->index(0, 0));
+    } else {
+        m_ui->skcp->hide();
+    }
+    m_ui->sm->setFocus();
+}
+
+void TbqForm::pickCurrent()
+{
+    m_printList->AddFromPickList(m_pickList->codeAt(m_ui->lgrid->currentIndex().row()));
+}
+
+void TbqForm::bqgridTitleBtnClick()
+{
+    if (m_bqgridModel->tickTitle() == QStringLiteral("全选")) {
+        m_bqgridModel->setTickTitle(QStringLiteral("反选"));
+        m_printList->SelectAll();
+    } else {
+        m_bqgridModel->setTickTitle(QStringLiteral("全选"));
+        m_printList->ClearSelection();
+    }
+    m_printList->ReloadPrintList();
+}
+
+// Leaving a column saves the row's pending change; moving to another row makes it the
+// list's current row (which saves too).
+void TbqForm::bqgridCellChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (!m_bqqry->isOpen())
+        return;
+    if (previous.isValid() && current.column() != previous.column())
+        m_bqqry->commit();
+    if (current.isValid() && current.row() != m_bqqry->currentRow())
+        m_bqqry->setCurrentRow(current.row());
+}
+
+// After the list is reopened its top row is the current one.
+void TbqForm::followReload()
+{
+    const int column = qMax(0, m_ui->bqgrid->currentIndex().column());
+    if (m_bqgridModel->rowCount() > 0) {
+        const QSignalBlocker quiet(m_ui->bqgrid->selectionModel());
+        m_ui->bqgrid->setCurrentIndex(m_bqgridModel->index(qMax(0, m_bqqry->currentRow()), column));
+    }
+}
+
+QString TbqForm::scanBoxText() const
+{
+    return m_ui->lcp->text();
+}
+
+void TbqForm::clearScanBox()
+{
+    m_ui->lcp->clear();
+}
+
+void TbqForm::focusScanBox()
+{
+    m_ui->lcp->setFocus();
+}
+
+QString TbqForm::queryBoxText() const
+{
+    return m_ui->sm->text();
+}
+
+void TbqForm::clearQueryBox()
+{
+    m_ui->sm->clear(); // the change runs SearchGoods, which hides the pick list
+}
+
+void TbqForm::focusQueryBox()
+{
+    m_ui->sm->setFocus();
+}
+
+void TbqForm::hidePickList()
+{
+    m_ui->skcp->hide();
+}
+
+void TbqForm::setDetailBox(DetailBox box, const QString &text)
+{
+    QLineEdit *boxes[] = {m_ui->cp, m_ui->gy, m_ui->cj, m_ui->gg, m_ui->sj};
+    boxes[int(box)]->setText(text);
+}
+
+bool TbqForm::confirm(const QString &question)
+{
+    return Prompts::current().question(QStringLiteral("信息"), question);
 }

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "modalwindow.h"
+#include "printlist.h"
 
 #include <QScopedPointer>
 #include <memory>
 
 namespace Ui { class TbqForm; }
 class Connection;
+class GridFooter;
+class PickList;
+class PrintListModel;
 class Query;
 class QMenu;
-class QueryTableModel;
 
 // The label-printing window: the scan and search boxes, the print list and its context
 // menu. It owns the program's one database connection, opened when it is created.
-class TbqForm : public ModalWindow {
+class TbqForm : public ModalWindow, private PrintListWindow {
     Q_OBJECT
 public:
     // programDir: the folder of the program, with its trailing separator; trfp.mdb and
@@ -28,24 +31,51 @@ public:
     Connection &cnn() const { return *m_cnn; }
     Query &bqqry() const { return *m_bqqry; }
     Query &wzdqry() const { return *m_wzdqry; }
+    PrintList &printList() const { return *m_printList; }
     QMenu *popupMenu() const { return m_popup; }
+    GridFooter *footer() const { return m_footer; }
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void openDatabase();
+    void setUpGrid();
+    void setUpPickList();
     void buildPopupMenu();
     void formActivate();
     void showOver(QDialog *window);   // modally, then the window is active again
+
+    void lcpEnter();
+    void smEnter();
+    void SearchGoods();
+    void pickCurrent();
+    void bqgridTitleBtnClick();
+    void bqgridCellChanged(const QModelIndex &current, const QModelIndex &previous);
+    void followReload();
+
+    // What the print-list operations reach of this window.
+    QString scanBoxText() const override;
+    void clearScanBox() override;
+    void focusScanBox() override;
+    QString queryBoxText() const override;
+    void clearQueryBox() override;
+    void focusQueryBox() override;
+    void hidePickList() override;
+    void setDetailBox(DetailBox box, const QString &text) override;
+    bool confirm(const QString &question) override;
 
     QScopedPointer<Ui::TbqForm> m_ui;
     QString m_programDir;
     std::unique_ptr<Connection> m_cnn;
     std::unique_ptr<Query> m_bqqry;
     std::unique_ptr<Query> m_wzdqry;
-    QueryTableModel *m_bqgridModel = nullptr;
+    std::unique_ptr<PrintList> m_printList;
+    PrintListModel *m_bqgridModel = nullptr;
+    PickList *m_pickList = nullptr;
+    GridFooter *m_footer = nullptr;
     QMenu *m_popup = nullptr;
     QWidget *m_login = nullptr;
     QDialog *m_notFound = nullptr;

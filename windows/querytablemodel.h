@@ -1,18 +1,11 @@
 #pragma once
 
+#include "gridcolumn.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 
 class Query;
-
-// One column of a grid bound to a query: the field it shows, its title, width and
-// alignment. An empty field makes a column the grid draws itself.
-struct GridColumn {
-    QString field;
-    QString title;
-    int width = 80;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-};
 
 // A grid's view of a query's snapshot: it shows the query's rows as they are and follows
 // its resets and row changes.
@@ -28,6 +21,9 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+protected:
+    Query &query() const { return m_query; }
 
 private:
     Query &m_query;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+// One column of a grid: the field it shows, its title, width and alignment. An empty
+// field makes a column the grid draws itself.
+struct GridColumn {
+    QString field;
+    QString title;
+    int width = 80;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
