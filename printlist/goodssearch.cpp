@@ -46,6 +46,11 @@ QString GoodsSearch::likeCondition() const
     return tests.join(QStringLiteral(" or "));
 }
 
+QString GoodsSearch::exactMatchSql()
+{
+    return QStringLiteral("SELECT * FROM sp WHERE 条形码 = :t OR 药品编号 = :t LIMIT 1");
+}
+
 QString GoodsSearch::firstMatchSql() const
 {
     if (canUseIndex())

@@ -19,6 +19,9 @@ public:
     bool canUseIndex() const { return !m_match.isEmpty(); }
     QString matchExpression() const { return m_match; } // bound as :m
 
+    // A row whose barcode or code is the text itself, found through their indexes: one of
+    // the matching rows, since such a field contains the text. Bound as :t.
+    static QString exactMatchSql();
     // The first matching row, in whatever order the store returns it.
     QString firstMatchSql() const;
     // Every matching row in code order (ties in the order of entry). `throughIndex`

@@ -13,9 +13,17 @@ PrintList::PrintList(Connection &cnn, Query &bqqry, Query &wzdqry, PrintListWind
 PrintList::~PrintList() = default;
 
 // The five-field lookup. Any matching row is the "first" one (no order is asked for), so
-// the search index may find it instead of a scan over the whole catalogue.
+// a scanned barcode is looked up exactly first, then through the search index, and only
+// then by a scan over the whole catalogue.
 bool PrintList::lookUpText(const QString &text)
 {
+    m_sqry->close();
+    m_sqry->setSql(GoodsSearch::exactMatchSql());
+    m_sqry->setParameter(QStringLiteral("t"), text);
+    m_sqry->open();
+    if (!m_sqry->isEmpty())
+        return true;
+
     const GoodsSearch search(text, printListSearchFields());
     m_sqry->close();
     m_sqry->setSql(search.firstMatchSql());

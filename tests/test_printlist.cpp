@@ -247,7 +247,7 @@ void TestPrintList::searchesEqualThePlainStatements_data()
     QTest::addColumn<QString>("text");
     for (const char *text : {"1", "9", "YP", "yp000", "阿", "胶囊", "华北制药", "6912", "0.25g*24", "YP0000042",
                              "缓释片", "%片", "阿_西", "mg*1", "pharma", "PHARMA co", "无此药品名", "'", "\"", "%", "_",
-                             "__", "6900000000000", "Sino-Kang Pharma"})
+                             "__", "6900000000000", "Sino-Kang Pharma", "yp0000042", "6900000000017"})
         QTest::newRow(text) << QString::fromUtf8(text);
 }
 
@@ -294,6 +294,13 @@ void TestPrintList::searchesEqualThePlainStatements()
     QCOMPARE(first.isEmpty(), expected.isEmpty());
     if (!first.isEmpty())
         QVERIFY(expected.contains(first.text(QStringLiteral("编号"))));
+
+    Query exact(*cnn);
+    exact.setSql(GoodsSearch::exactMatchSql());
+    exact.setParameter(QStringLiteral("t"), text);
+    exact.open();
+    if (!exact.isEmpty())
+        QVERIFY(expected.contains(exact.text(QStringLiteral("编号"))));
 }
 
 QTEST_GUILESS_MAIN(TestPrintList)

@@ -1,6 +1,8 @@
 #include "modal.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QTest>
 #include <QTimer>
 
 bool whileModal(QDialog &window, const std::function<void()> &action, const std::function<void()> &whileOpen)
@@ -31,4 +33,17 @@ int runProgramLoop(const std::function<void()> &script, int limitMs)
     QObject::connect(&limit, &QTimer::timeout, qApp, [] { QCoreApplication::exit(-1); });
     limit.start(limitMs);
     return QCoreApplication::exec();
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QApplication::sendEvent(widget, &commit);
+        }
+    }
 }

@@ -12,3 +12,7 @@ bool whileModal(QDialog &window, const std::function<void()> &action, const std:
 // does, and returns its exit code once the program ends on its own; gives up with -1
 // after `limitMs` (the program did not end).
 int runProgramLoop(const std::function<void()> &script, int limitMs = 20000);
+
+// Types text into a widget as the operator does: Latin keys as key clicks, anything else
+// as the input method hands it over (a committed string).
+void typeText(QWidget *widget, const QString &text);
