@@ -12,6 +12,7 @@
 #include "deliveredfiles.h"
 #include "engineerror.h"
 #include "picklist.h"
+#include "plainsearch.h"
 #include "printlist.h"
 #include "query.h"
 #include "sqlite.h"
@@ -112,12 +113,7 @@ std::unique_ptr<Connection> connect(const QString &folder)
 double plainSnapshotMs(Connection &cnn, const QString &text, bool ordered)
 {
     Query plain(cnn);
-    plain.addSql(QStringLiteral("SELECT * FROM sp"));
-    plain.addSql(QStringLiteral("where (药品编号 like :bh) or (条形码 like :stm) or  (药品全名 like :mc) or (生产厂家 like :CJ) or (规格 like :CJ2)"));
-    if (ordered)
-        plain.addSql(QStringLiteral("order by 药品编号"));
-    for (const char *p : {"bh", "stm", "mc", "CJ", "CJ2"})
-        plain.setParameter(QString::fromLatin1(p), QLatin1Char('%') + text + QLatin1Char('%'));
+    setPlainFiveFieldSearch(plain, text, ordered);
     QElapsedTimer timer;
     timer.start();
     plain.open();
