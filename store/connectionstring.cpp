@@ -81,9 +81,14 @@ void ConnectionString::set(const QString &key, const QString &value)
 
 QString mainConnectionString(const QString &programDirWithSeparator)
 {
+    return connectionStringFor(programDirWithSeparator + QStringLiteral("trfp.mdb"));
+}
+
+QString connectionStringFor(const QString &databasePath)
+{
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=quartzmelo#&!;User ID=zx;"
-                          "Data Source=%1trfp.mdb;Mode=Share Deny None;Extended Properties=\"\";"
+                          "Data Source=%1;Mode=Share Deny None;Extended Properties=\"\";"
                           "Jet OLEDB:System database=Security.mdw;Jet OLEDB:Registry Path=\"\";"
                           "Jet OLEDB:Database Password=\"\";Jet OLEDB:New Database Password=\"\"")
-        .arg(programDirWithSeparator);
+        .arg(databasePath);
 }

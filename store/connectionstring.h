@@ -21,3 +21,6 @@ private:
 // The connection string of the program's own database: trfp.mdb in the program's
 // folder, opened under the engine account of the workgroup file beside it.
 QString mainConnectionString(const QString &programDirWithSeparator);
+
+// The same for a database file of any name; the workgroup file is looked up beside it.
+QString connectionStringFor(const QString &databasePath);

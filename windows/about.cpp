@@ -1,6 +1,6 @@
 #include "about.h"
 
-#include "fonts.h"
+#include "windowfonts.h"
 
 #include <QShowEvent>
 

@@ -5,7 +5,7 @@
 #include "connectionstring.h"
 #include "copiesdelegate.h"
 #include "errorreport.h"
-#include "fonts.h"
+#include "windowfonts.h"
 #include "gridfooter.h"
 #include "picklist.h"
 #include "printlistmodel.h"

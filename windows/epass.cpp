@@ -1,7 +1,7 @@
 #include "epass.h"
 #include "ui_epass.h"
 
-#include "fonts.h"
+#include "windowfonts.h"
 
 #include <QPushButton>
 #include <QShowEvent>

@@ -4,7 +4,7 @@
 #include "bqdy.h"
 #include "epass.h"
 #include "errorreport.h"
-#include "fonts.h"
+#include "windowfonts.h"
 #include "logincheck.h"
 #include "prompts.h"
 #include "query.h"

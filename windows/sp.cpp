@@ -1,6 +1,6 @@
 #include "sp.h"
 
-#include "fonts.h"
+#include "windowfonts.h"
 
 #include <QShowEvent>
 

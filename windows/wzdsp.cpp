@@ -1,6 +1,6 @@
 #include "wzdsp.h"
 
-#include "fonts.h"
+#include "windowfonts.h"
 
 #include <QShowEvent>
 

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
-#include <QWidget>
+#include <QFont>
+#include <QStringList>
 
 void registerFontSubstitutes()
 {
@@ -9,17 +10,6 @@ void registerFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
     QFont::insertSubstitutions(QStringLiteral("新宋体"), {QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("华文细黑"), sans);
+    QFont::insertSubstitutions(QStringLiteral("黑体"), {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK SC")});
-}
-
-QFont windowFont(const QString &family, int pixelSize)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-void setWindowFont(QWidget *widget, const QString &family, int pixelSize)
-{
-    widget->setFont(windowFont(family, pixelSize));
 }
