@@ -106,7 +106,7 @@ QString drawBarcode(QPainter &painter, const QRectF &box, ReportModel::Symbology
     }
     painter.setPen(Qt::black);
     for (const zint_vector_string *s = vector->strings; s; s = s->next) {
-        QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
         font.setPixelSize(qMax(1, int(s->fsize * sy)));
         font.setStretch(QFont::SemiCondensed);
         painter.setFont(font);

@@ -212,3 +212,14 @@ PreparedReport prepareReport(const Report &report, const DataRows &data)
     }
     return prepared;
 }
+
+QStringList pageTexts(const PreparedReport &prepared, int pageIndex)
+{
+    QStringList texts;
+    const PreparedReport::PreparedPage &page = prepared.pages.at(pageIndex);
+    for (const PreparedReport::PlacedBand &placed : page.bands)
+        for (const Object &object : prepared.pageTemplate(pageIndex).bands.at(placed.band).objects)
+            if (const auto *text = std::get_if<Text>(&object.content))
+                texts << expandFields(text->text, prepared, pageIndex, placed.row, text->format);
+    return texts;
+}

@@ -47,6 +47,9 @@ PreparedReport prepareReport(const ReportModel::Report &report, const DataRows &
 // [Line#], [SUM(<dybst."字段">)], [COUNT(<dybst>)]. Numbers take `format` ("%.2f").
 QString expandFields(const QString &text, const PreparedReport &prepared, int pageIndex, int row, const QString &format = {});
 
+// The texts shown on a page, fields filled in: what the preview's find looks through.
+QStringList pageTexts(const PreparedReport &prepared, int pageIndex);
+
 // Checks every field of the template against the data set's columns; throws ReportError
 // naming the first that cannot be filled.
 void checkFields(const ReportModel::Report &report, const DataRows &data);

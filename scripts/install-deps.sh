@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev libgl-dev
   libsqlite3-dev libzint-dev libfreexl-dev libxlsxwriter-dev
   # run
-  fonts-noto-cjk qt6-qpa-plugins
+  fonts-noto-cjk fonts-arphic-uming fonts-wqy-zenhei fonts-dejavu-core qt6-qpa-plugins
   # tests: printing to a real queue, reading what was printed
   cups cups-client printer-driver-cups-pdf poppler-utils zbar-tools sqlite3
 )

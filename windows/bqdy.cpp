@@ -7,10 +7,13 @@
 #include "errorreport.h"
 #include "windowfonts.h"
 #include "gridfooter.h"
+#include "labelprintjob.h"
 #include "picklist.h"
 #include "printlistmodel.h"
 #include "prompts.h"
 #include "query.h"
+#include "reporthost.h"
+#include "reportobject.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -33,10 +36,16 @@ TbqForm::TbqForm(const QString &programDir, QWidget *parent)
     m_wzdqry = std::make_unique<Query>(*m_cnn);
     m_wzdqry->setSql(QStringLiteral("select * from wzdsp order by id desc"));
     m_printList = std::make_unique<PrintList>(*m_cnn, *m_bqqry, *m_wzdqry, static_cast<PrintListWindow &>(*this));
+    m_dyqry = std::make_unique<Query>(*m_cnn);
+    m_reportHost = std::make_unique<ProgramReportHost>(this);
+    m_bqprn = std::make_unique<ReportObject>(*m_reportHost);
+    m_bqprn->setDataSet(QStringLiteral("dybst"), m_dyqry.get());
+    m_labelJob = std::make_unique<LabelPrintJob>(*m_cnn, *m_bqqry, *m_dyqry, *m_printList, *m_bqprn);
 
     setUpGrid();
     setUpPickList();
     buildPopupMenu();
+    buildTemplateMenu();
     connect(m_ui->BitBtn3, &QPushButton::clicked, this, &QWidget::close);
     m_ui->lcp->installEventFilter(this);
     m_ui->sm->installEventFilter(this);
@@ -158,6 +167,43 @@ void TbqForm::buildPopupMenu()
 
     connect(m_ui->bqgrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_popup->popup(m_ui->bqgrid->viewport()->mapToGlobal(at)); });
+}
+
+void TbqForm::buildTemplateMenu()
+{
+    m_dypop = new QMenu(this);
+    m_dypop->setObjectName(QStringLiteral("dypop"));
+    const struct {
+        const char *name;
+        const char *caption;
+        const char *file;
+    } labels[] = {{"MenuItem1", "标签 100", "标签100.fr3"},      {"MenuItem2", "标签 65", "标签65.fr3"},
+                  {"MenuItem4", "标签 97", "标签97.fr3"},        {"N10111", "标签 101-1", "标签101-1.fr3"},
+                  {"N10121", "标签 101-2", "标签101-2.fr3"}};
+    for (const auto &label : labels) {
+        QAction *action = m_dypop->addAction(QString::fromUtf8(label.caption));
+        action->setObjectName(QString::fromLatin1(label.name));
+        const QString path = m_programDir + QString::fromUtf8(label.file);
+        connect(action, &QAction::triggered, this, [this, path] {
+            guard([this, path] {
+                commitGridEditor();
+                m_labelJob->PrintSelectedLabels(path, [this] { return m_ui->zjdy->isChecked(); });
+            });
+        });
+    }
+    // The A4 list comes with its own work; until then it is shown disabled.
+    QAction *a4 = m_dypop->addAction(QStringLiteral("清单 A4"));
+    a4->setObjectName(QStringLiteral("A41"));
+    a4->setEnabled(false);
+    connect(m_ui->dybtn, &QPushButton::clicked, this, [this] { m_dypop->popup(QCursor::pos()); });
+    m_ui->sjbtn->setEnabled(false);
+}
+
+// A value still being typed into a grid cell is handed to the row before a print run.
+void TbqForm::commitGridEditor()
+{
+    if (QWidget *editor = m_ui->bqgrid->indexWidget(m_ui->bqgrid->currentIndex()))
+        QMetaObject::invokeMethod(m_ui->bqgrid, "commitData", Q_ARG(QWidget *, editor));
 }
 
 void TbqForm::showEvent(QShowEvent *event)

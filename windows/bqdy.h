@@ -9,6 +9,9 @@
 namespace Ui { class TbqForm; }
 class Connection;
 class GridFooter;
+class LabelPrintJob;
+class ProgramReportHost;
+class ReportObject;
 class PickList;
 class PrintListModel;
 class Query;
@@ -33,6 +36,9 @@ public:
     Query &wzdqry() const { return *m_wzdqry; }
     PrintList &printList() const { return *m_printList; }
     QMenu *popupMenu() const { return m_popup; }
+    QMenu *templateMenu() const { return m_dypop; }
+    ReportObject *bqprn() const { return m_bqprn.get(); }
+    Query &dyqry() const { return *m_dyqry; }
     GridFooter *footer() const { return m_footer; }
 
 protected:
@@ -45,6 +51,8 @@ private:
     void setUpGrid();
     void setUpPickList();
     void buildPopupMenu();
+    void buildTemplateMenu();
+    void commitGridEditor();
     void formActivate();
     void showOver(QDialog *window);   // modally, then the window is active again
 
@@ -73,6 +81,11 @@ private:
     std::unique_ptr<Query> m_bqqry;
     std::unique_ptr<Query> m_wzdqry;
     std::unique_ptr<PrintList> m_printList;
+    std::unique_ptr<Query> m_dyqry;
+    std::unique_ptr<ProgramReportHost> m_reportHost;
+    std::unique_ptr<ReportObject> m_bqprn;
+    std::unique_ptr<LabelPrintJob> m_labelJob;
+    QMenu *m_dypop = nullptr;
     PrintListModel *m_bqgridModel = nullptr;
     PickList *m_pickList = nullptr;
     GridFooter *m_footer = nullptr;
