@@ -1,7 +1,8 @@
 // bq-bench: speed of the program's everyday work on synthetic catalogues of 10k, 100k
 // and 1M goods, each figure beside the straightforward way measured in the same run.
 //
-//   bq-bench [--quick] [GROUP...]          groups: scan search (all when none is named)
+//   bq-bench [--quick] [GROUP...]          groups: scan search render print (all when none is named;
+//                                          print needs a default printer)
 //   bq-bench --make-catalogue N FOLDER     adds N goods to FOLDER/trfp.mdb (delivered
 //                                          database and workgroup file made when missing)
 //
@@ -11,17 +12,23 @@
 #include "connectionstring.h"
 #include "deliveredfiles.h"
 #include "engineerror.h"
+#include "exports.h"
+#include "fonts.h"
 #include "picklist.h"
 #include "plainsearch.h"
 #include "printlist.h"
+#include "printservice.h"
 #include "query.h"
+#include "reportfile.h"
 #include "sqlite.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPrinterInfo>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <random>
@@ -260,6 +267,93 @@ int memoryProbe(const QString &folder, bool plain, int goods)
     return 0;
 }
 
+DataRows renderRows(int rows)
+{
+    DataRows data;
+    data.name = QStringLiteral("dybst");
+    data.columns = QStringList{"id", "选择", "药品编号", "药品全名", "供应商", "规格", "生产厂家", "条形码", "单位", "售价", "份数"};
+    CatalogueGenerator generator;
+    for (int n = 1; n <= rows; ++n) {
+        const GeneratedGoods g = generator.goods(n);
+        data.rows << QVector<QVariant>{n, 1, g.code, g.name, g.supplier, g.specification, g.maker, g.barcode, g.unit, g.price, 1};
+    }
+    return data;
+}
+
+// Child process: `rows` goods, one copy each, through a template, either as one run into
+// one PDF (as bq-render does) or, the straightforward way, one run and one PDF per row.
+// Prints seconds and peak memory.
+int renderProbe(const QString &templatePath, const QString &folder, int rows, bool perRow)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QFile file(templatePath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EngineError(QStringLiteral("不能打开模板“%1”").arg(templatePath));
+    const ReportModel::Report report = ReportFile::read(file.readAll());
+    const DataRows data = renderRows(rows);
+    if (perRow) {
+        for (int r = 0; r < rows; ++r) {
+            DataRows one = data;
+            one.rows = {data.rows.at(r)};
+            Exports::pdf(prepareReport(report, one), QDir(folder).filePath(QStringLiteral("row-%1.pdf").arg(r)));
+        }
+    } else {
+        Exports::pdf(prepareReport(report, data), QDir(folder).filePath(QStringLiteral("run.pdf")));
+    }
+    QTextStream(stdout) << timer.nsecsElapsed() / 1e9 << ' ' << peakMiB() << "\n";
+    return 0;
+}
+
+QStringList renderFigures(bool perRow)
+{
+    QTemporaryDir dir;
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--render-probe"), QStringLiteral(BQ_TEMPLATES "/标签100.fr3"), dir.path(), QStringLiteral("1000"),
+                 perRow ? QStringLiteral("per-row") : QStringLiteral("one-run")});
+    child.waitForFinished(-1);
+    return QString::fromUtf8(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+}
+
+void benchRender()
+{
+    const QStringList run = renderFigures(false);
+    const QStringList perRow = renderFigures(true);
+    report(QStringLiteral("render.labels.1000"), run.value(0).toDouble(), perRow.value(0).toDouble(), QStringLiteral("s"));
+    report(QStringLiteral("render.labels.1000.memory"), run.value(1).toDouble(), perRow.value(1).toDouble(), QStringLiteral("MiB"));
+}
+
+// A direct-print run of 100 rows, one print job per row as the print job sends them, to
+// the system's default printer: the time per row until the job is with the print system,
+// beside drawing the same row into a PDF file alone.
+void benchPrint()
+{
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        QTextStream(stderr) << "print: no default printer (scripts/start-cups.sh starts one); skipped\n";
+        return;
+    }
+    QFile file(QStringLiteral(BQ_TEMPLATES "/标签100.fr3"));
+    file.open(QIODevice::ReadOnly);
+    const ReportModel::Report label = ReportFile::read(file.readAll());
+    const DataRows data = renderRows(100);
+    QTemporaryDir dir;
+    QElapsedTimer timer;
+    double printed = 0, drawn = 0;
+    for (int r = 0; r < 100; ++r) {
+        DataRows one = data;
+        one.rows = {data.rows.at(r)};
+        const PreparedReport prepared = prepareReport(label, one);
+        timer.start();
+        PrintService::current().print(prepared, label.printOptions, false, false, nullptr);
+        printed += msSince(timer);
+        timer.start();
+        Exports::pdf(prepared, dir.filePath(QStringLiteral("row.pdf")));
+        drawn += msSince(timer);
+    }
+    report(QStringLiteral("print.direct.perrow.100"), printed / 100, drawn / 100, QStringLiteral("ms"));
+}
+
 double probe(const QString &folder, bool plain, int goods)
 {
     QProcess child;
@@ -274,11 +368,17 @@ double probe(const QString &folder, bool plain, int goods)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Labels are drawn with real fonts, which needs the GUI library but no screen.
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutes();
     QStringList args = app.arguments().mid(1);
     try {
         if (args.value(0) == QLatin1String("--memory-probe"))
             return memoryProbe(args.value(1), args.value(2) == QLatin1String("plain"), args.value(3).toInt());
+        if (args.value(0) == QLatin1String("--render-probe"))
+            return renderProbe(args.value(1), args.value(2), args.value(3).toInt(), args.value(4) == QLatin1String("per-row"));
         if (args.value(0) == QLatin1String("--make-catalogue")) {
             if (args.size() != 3 || args.at(1).toInt() <= 0) {
                 QTextStream(stderr) << "usage: bq-bench --make-catalogue N FOLDER\n";
@@ -288,7 +388,7 @@ int main(int argc, char *argv[])
             return 0;
         }
         const bool quick = args.removeAll(QStringLiteral("--quick")) > 0;
-        const QStringList known{QStringLiteral("scan"), QStringLiteral("search")};
+        const QStringList known{QStringLiteral("scan"), QStringLiteral("search"), QStringLiteral("render"), QStringLiteral("print")};
         for (const QString &group : args)
             if (!known.contains(group)) {
                 QTextStream(stderr) << "bq-bench: unknown group " << group << " (groups: " << known.join(QLatin1Char(' ')) << ")\n";
@@ -304,6 +404,10 @@ int main(int argc, char *argv[])
         if (groups.contains(QStringLiteral("search")))
             for (const Size &size : sizes)
                 benchSearch(size, quick ? 40 : 100, size.goods >= 1000000 ? 5 : 15);
+        if (!quick && groups.contains(QStringLiteral("render")))
+            benchRender();
+        if (!quick && groups.contains(QStringLiteral("print")))
+            benchPrint();
         if (!quick && groups.contains(QStringLiteral("search"))) {
             const QString folder = catalogueFor(m1);
             report(QStringLiteral("memory.peak.1m"), probe(folder, false, m1.goods), probe(folder, true, m1.goods), QStringLiteral("MiB"));

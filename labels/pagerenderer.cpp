@@ -62,7 +62,6 @@ void drawObject(QPainter &painter, const PreparedReport &prepared, int pageIndex
 {
     const QRectF box = units(object.box.translated(bandOrigin));
     painter.save();
-    painter.setClipRect(box.adjusted(-1, -1, 1, 1));
     if (object.fill.isValid())
         painter.fillRect(box, object.fill);
     if (const auto *text = std::get_if<Text>(&object.content)) {
@@ -72,7 +71,6 @@ void drawObject(QPainter &painter, const PreparedReport &prepared, int pageIndex
     } else if (const auto *line = std::get_if<Line>(&object.content)) {
         QPen pen(line->color);
         pen.setWidthF(line->width * unitsPerMm);
-        painter.setClipping(false);
         painter.setPen(pen);
         painter.drawLine(box.topLeft(), box.bottomRight());
     } else if (const auto *rect = std::get_if<ReportModel::Rectangle>(&object.content)) {
@@ -81,7 +79,7 @@ void drawObject(QPainter &painter, const PreparedReport &prepared, int pageIndex
     } else if (const auto *picture = std::get_if<Picture>(&object.content)) {
         const QImage image = QImage::fromData(picture->image);
         if (!image.isNull())
-            painter.drawImage(box, image);
+            painter.drawImage(box, image); // scaled into its box, so nothing spills over
     } else if (const auto *rich = std::get_if<RichText>(&object.content)) {
         QTextDocument document;
         QFont base(QStringLiteral("宋体"));
@@ -91,6 +89,7 @@ void drawObject(QPainter &painter, const PreparedReport &prepared, int pageIndex
         document.setHtml(expandFields(rich->html, prepared, pageIndex, row));
         document.setTextWidth(box.width());
         painter.translate(box.topLeft());
+        painter.setClipRect(QRectF(0, 0, box.width(), box.height())); // a long text stops at its box
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = QRectF(0, 0, box.width(), box.height());
         document.documentLayout()->draw(&painter, context);
