@@ -106,6 +106,7 @@ private Q_SLOTS:
     void missingTemplateIsNotReported();
     void copiesBeingTypedCountForTheRun();
     void noRowTickedPrintsNothing();
+    void listPrintsEveryRowOnceAndKeepsTheTicks();
     void realPrintReachesThePdfQueue();
 };
 
@@ -242,6 +243,30 @@ void TestPrintJob::noRowTickedPrintsNothing()
     QVERIFY(f.printer.runs.isEmpty());
     QVERIFY(f.prompts.shown.isEmpty());
     QCOMPARE(current, 0); // reloaded, the top row current
+}
+
+void TestPrintJob::listPrintsEveryRowOnceAndKeepsTheTicks()
+{
+    Fixture f;
+    QStringList rows;
+    f.run([&] {
+        f.direct(true);
+        f.choose("MenuItem1"); // a label run whose first row had 5 copies
+        f.db.exec(QStringLiteral("update bqdy set 选择 = 1 where id in (8, 12)"));
+        f.choose("A41");
+        const PreparedReport &list = f.main().bqprn()->prepared();
+        for (int r = 0; r < list.data.rows.size(); ++r)
+            rows << list.data.value(r, QStringLiteral("id")).toString();
+        f.direct(false);
+        f.choose("A41");
+    });
+    QCOMPARE(rows, (QStringList{"12", "9", "8", "7"}));
+    QCOMPARE(f.printer.runs.size(), 4);
+    QCOMPARE(f.printer.runs.last().copies, 1); // the template's copies, not the last row's
+    QCOMPARE(f.printer.runs.last().pages, 1);
+    QCOMPARE(f.previews.size(), 1);
+    QCOMPARE(f.ticked(), QStringLiteral("8,12"));
+    QCOMPARE(f.main().bqprn()->fileName(), f.db.folder() + QStringLiteral("清单A4.fr3"));
 }
 
 void TestPrintJob::realPrintReachesThePdfQueue()

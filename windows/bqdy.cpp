@@ -191,10 +191,14 @@ void TbqForm::buildTemplateMenu()
             });
         });
     }
-    // The A4 list comes with its own work; until then it is shown disabled.
     QAction *a4 = m_dypop->addAction(QStringLiteral("清单 A4"));
     a4->setObjectName(QStringLiteral("A41"));
-    a4->setEnabled(false);
+    connect(a4, &QAction::triggered, this, [this] {
+        guard([this] {
+            commitGridEditor();
+            m_labelJob->PrintListA4(m_programDir + QStringLiteral("清单A4.fr3"), m_ui->zjdy->isChecked());
+        });
+    });
     connect(m_ui->dybtn, &QPushButton::clicked, this, [this] { m_dypop->popup(QCursor::pos()); });
     m_ui->sjbtn->setEnabled(false);
 }

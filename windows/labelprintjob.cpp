@@ -22,12 +22,39 @@ int copiesOf(const QVariant &value)
     return copies;
 }
 
-void LabelPrintJob::PrintSelectedLabels(const QString &templatePath, const std::function<bool()> &directPrint)
+// What the operator just changed in the grid counts for the run; an empty list gains no
+// row (a new row nobody typed into is dropped).
+void LabelPrintJob::commitGridEdit()
 {
-    // What the operator just changed in the grid counts for this run; an empty list gains
-    // no row (a new row nobody typed into is dropped).
     m_bqqry.edit();
     m_bqqry.commit();
+}
+
+void LabelPrintJob::run(bool directPrint)
+{
+    if (directPrint) {
+        m_bqprn.prepare();
+        m_bqprn.printOptions().showDialog = false;
+        m_bqprn.setShowProgress(false); // stays off for the rest of the run of the program
+        m_bqprn.print();
+    } else {
+        m_bqprn.showReport();
+    }
+}
+
+void LabelPrintJob::PrintListA4(const QString &templatePath, bool directPrint)
+{
+    commitGridEdit();
+    m_bqprn.loadFromFile(templatePath);
+    m_dyqry.close();
+    m_dyqry.setSql(QStringLiteral("SELECT * from bqdy order by id desc "));
+    m_dyqry.open();
+    run(directPrint);
+}
+
+void LabelPrintJob::PrintSelectedLabels(const QString &templatePath, const std::function<bool()> &directPrint)
+{
+    commitGridEdit();
 
     m_bqprn.loadFromFile(templatePath); // once for the whole run; a missing file prints empty
 
@@ -42,14 +69,7 @@ void LabelPrintJob::PrintSelectedLabels(const QString &templatePath, const std::
         m_dyqry.setParameter(QStringLiteral("sid"), m_sqry->value(QStringLiteral("id")));
         m_dyqry.open();
         m_bqprn.printOptions().copies = copiesOf(m_dyqry.value(QStringLiteral("份数")));
-        if (directPrint()) {
-            m_bqprn.prepare();
-            m_bqprn.printOptions().showDialog = false;
-            m_bqprn.setShowProgress(false); // stays off for the rest of the run of the program
-            m_bqprn.print();
-        } else {
-            m_bqprn.showReport();
-        }
+        run(directPrint());
         m_sqry->next();
     }
     m_printList.ClearSelection();
