@@ -15,7 +15,7 @@
 WindowSet::WindowSet(const QString &programDir)
     : m_login(std::make_unique<TloginForm>()),
       m_main(new TbqForm(programDir, m_login.get())),
-      m_notFound(new Twzdform(m_main)),
+      m_notFound(new Twzdform(m_main->cnn(), m_main)),
       m_about(new TabForm(m_main)),
       m_accounts(new TepassForm(m_main)),
       m_catalogue(new TSpForm(m_main))

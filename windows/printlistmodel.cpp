@@ -16,13 +16,13 @@ QList<GridColumn> printListColumns()
         {QString(), QStringLiteral("行"), 44, left},
         {QStringLiteral("药品编号"), QStringLiteral("药品编号"), 90, left},
         {QStringLiteral("药品全名"), QStringLiteral("药品全名"), 163, left},
-        {QStringLiteral("供应商"), QStringLiteral("供应商"), 63, left},
+        {QStringLiteral("供应商"), QStringLiteral("供应商"), 63, left, true},
         {QStringLiteral("规格"), QStringLiteral("规格"), 112, left},
         {QStringLiteral("生产厂家"), QStringLiteral("生产厂家"), 94, left},
         {QStringLiteral("条形码"), QStringLiteral("条形码"), 123, left},
         {QStringLiteral("单位"), QStringLiteral("单位"), 50, centre},
         {QStringLiteral("售价"), QStringLiteral("售价"), 83, centre},
-        {QStringLiteral("份数"), QStringLiteral("份数"), 56, centre},
+        {QStringLiteral("份数"), QStringLiteral("份数"), 56, centre, true},
     };
 }
 
@@ -65,8 +65,6 @@ Qt::ItemFlags PrintListModel::flags(const QModelIndex &index) const
     Qt::ItemFlags f = QueryTableModel::flags(index);
     if (index.column() == Tick)
         f |= Qt::ItemIsUserCheckable;
-    if (index.column() == Supplier || index.column() == Copies)
-        f |= Qt::ItemIsEditable;
     return f;
 }
 
@@ -84,28 +82,16 @@ QVariant PrintListModel::data(const QModelIndex &index, int role) const
     }
     if (index.column() == RowNumber && role == Qt::DisplayRole)
         return QString::number(index.row() + 1); // the place in the view, not stored anywhere
-    if (role == Qt::EditRole)
-        return QueryTableModel::data(index, Qt::DisplayRole);
     return QueryTableModel::data(index, role);
 }
 
 bool PrintListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid())
-        return false;
-    const bool tick = index.column() == Tick && role == Qt::CheckStateRole;
-    const bool text = (index.column() == Supplier || index.column() == Copies) && role == Qt::EditRole;
-    if (!tick && !text)
-        return false;
+    if (!index.isValid() || index.column() != Tick || role != Qt::CheckStateRole)
+        return QueryTableModel::setData(index, value, role);
     query().setCurrentRow(index.row());
     query().edit();
-    if (tick) {
-        query().setValue(QStringLiteral("选择"), value.toInt() == Qt::Checked);
-    } else {
-        const QString typed = value.toString();
-        // An emptied box stores Null, as an emptied cell of a database grid does.
-        query().setValue(columns().at(index.column()).field, typed.isEmpty() ? QVariant() : QVariant(typed));
-    }
+    query().setValue(QStringLiteral("选择"), value.toInt() == Qt::Checked);
     return true;
 }
 

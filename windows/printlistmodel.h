@@ -8,7 +8,7 @@
 class PrintListModel : public QueryTableModel {
     Q_OBJECT
 public:
-    enum Column { Tick = 0, RowNumber = 1, Supplier = 4, Copies = 10 };
+    enum Column { Tick = 0, RowNumber = 1, Copies = 10 };
 
     explicit PrintListModel(Query &bqqry, QObject *parent = nullptr);
 

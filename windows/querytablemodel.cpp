@@ -41,10 +41,30 @@ QVariant QueryTableModel::data(const QModelIndex &index, int role) const
     const GridColumn &column = m_columns.at(index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(column.alignment);
-    if (role != Qt::DisplayRole || column.field.isEmpty())
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || column.field.isEmpty())
         return {};
     const int field = m_query.columnIndex(column.field);
     return field < 0 ? QVariant() : valueText(m_query.valueAt(index.row(), field));
+}
+
+Qt::ItemFlags QueryTableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && m_columns.at(index.column()).editable)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool QueryTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !m_columns.at(index.column()).editable)
+        return false;
+    m_query.setCurrentRow(index.row());
+    m_query.edit();
+    const QString typed = value.toString();
+    // An emptied cell stores Null, as an emptied cell of a database grid does.
+    m_query.setValue(m_columns.at(index.column()).field, typed.isEmpty() ? QVariant() : QVariant(typed));
+    return true;
 }
 
 QVariant QueryTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -7,8 +7,9 @@
 
 class Query;
 
-// A grid's view of a query's snapshot: it shows the query's rows as they are and follows
-// its resets and row changes.
+// A grid's view of a query's snapshot: it shows the query's rows as they are, follows its
+// resets and row changes, and puts an edit of an editable column into the query's row,
+// as a data-aware grid does (the row is written when it is posted).
 class QueryTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 protected:

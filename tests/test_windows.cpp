@@ -1,0 +1,124 @@
+// The windows opened from the main window's menu, driven as the operator drives them.
+#include "bqdy.h"
+#include "login.h"
+#include "modal.h"
+#include "query.h"
+#include "scriptedprompts.h"
+#include "testdatabase.h"
+#include "windowset.h"
+#include "wzdsp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+struct Fixture {
+    TestDatabase db;
+    ScriptedPrompts prompts;
+    std::unique_ptr<WindowSet> windows = std::make_unique<WindowSet>(db.folder());
+
+    TbqForm &main() const { return windows->main(); }
+    void run(const std::function<void()> &body)
+    {
+        windows->login().show();
+        QVERIFY(whileModal(main(), [&] { windows->login().findChild<QPushButton *>(QStringLiteral("dlbtn"))->click(); }, body));
+    }
+    // Opens a window from the context menu and runs `body` in it.
+    void inWindow(QDialog &window, const char *entry, const std::function<void()> &body)
+    {
+        QVERIFY(whileModal(window, [&] { main().popupMenu()->findChild<QAction *>(QString::fromLatin1(entry))->trigger(); }, body));
+    }
+    QString column(const QString &sql) const { return db.scalar(QStringLiteral("select group_concat(x, '|') from (%1)").arg(sql)).toString(); }
+};
+
+void scan(TbqForm &main, const QString &text)
+{
+    auto *lcp = main.findChild<QLineEdit *>(QStringLiteral("lcp"));
+    lcp->setText(text);
+    QTest::keyClick(lcp, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+    void notFoundListShowsEveryScanNewestFirst();
+    void notFoundCorrectionIsStoredOnMovingAndLostOnClosing();
+    void notFoundDeletesAskFirst();
+};
+
+void TestWindows::notFoundListShowsEveryScanNewestFirst()
+{
+    Fixture f;
+    QStringList shown;
+    QPoint at;
+    f.run([&] {
+        for (int i = 0; i < 3; ++i)
+            scan(f.main(), QStringLiteral("6909999999999"));
+        scan(f.main(), QStringLiteral("无此药"));
+        f.inWindow(f.windows->notFound(), "N5", [&] {
+            auto *grid = f.windows->notFound().findChild<QTableView *>(QStringLiteral("DBGridEh1"));
+            for (int r = 0; r < grid->model()->rowCount(); ++r)
+                shown << grid->model()->index(r, 0).data().toString() + QLatin1Char(':') + grid->model()->index(r, 1).data().toString();
+            at = f.windows->notFound().pos();
+        });
+    });
+    QCOMPARE(shown, (QStringList{"4:无此药", "3:6909999999999", "2:6909999999999", "1:6909999999999"}));
+    QCOMPARE(at, QPoint(485, 250));
+}
+
+void TestWindows::notFoundCorrectionIsStoredOnMovingAndLostOnClosing()
+{
+    Fixture f;
+    f.db.exec(QStringLiteral("insert into wzdsp (条码) values ('a'), ('b'), ('c')"));
+    f.run([&] {
+        Twzdform &window = f.windows->notFound();
+        f.inWindow(window, "N5", [&] {
+            auto *grid = window.findChild<QTableView *>(QStringLiteral("DBGridEh1"));
+            grid->model()->setData(grid->model()->index(0, 1), QStringLiteral("c-改"), Qt::EditRole);
+            grid->setCurrentIndex(grid->model()->index(1, 1)); // moving on stores it
+            grid->model()->setData(grid->model()->index(1, 1), QStringLiteral("b-改"), Qt::EditRole);
+        }); // closed while the second correction is still being edited
+    });
+    QCOMPARE(f.column(QStringLiteral("select 条码 x from wzdsp order by id")), QStringLiteral("a|b|c-改"));
+}
+
+void TestWindows::notFoundDeletesAskFirst()
+{
+    Fixture f;
+    f.db.exec(QStringLiteral("insert into wzdsp (条码) values ('a'), ('b')"));
+    f.db.exec(QStringLiteral("insert into bqdy (药品编号) values ('YP1')"));
+    f.run([&] {
+        Twzdform &window = f.windows->notFound();
+        f.inWindow(window, "N5", [&] {
+            auto click = [&](const char *name) { window.findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
+            f.prompts.answerNext(false);
+            click("BitBtn2");
+            f.prompts.answerNext(true);
+            click("BitBtn2"); // the top row, 'b'
+            QCOMPARE(window.wzdqry().recordCount(), 1);
+            f.prompts.answerNext(true);
+            click("BitBtn3");
+            QCOMPARE(window.wzdqry().recordCount(), 0);
+            f.prompts.answerNext(true);
+            click("BitBtn2"); // an empty list: nothing happens
+        });
+    });
+    QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from wzdsp")).toInt(), 0);
+    QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from bqdy")).toInt(), 1);
+    QCOMPARE(f.prompts.shown.size(), 4);
+    QCOMPARE(f.prompts.shown[2].text, QStringLiteral("您是否确定要删除所有记录吗?"));
+    QVERIFY(f.prompts.texts().filter(QStringLiteral("确定要删除这笔")).size() == 3);
+}
+
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"
