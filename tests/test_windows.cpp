@@ -1,5 +1,6 @@
 // The windows opened from the main window's menu, driven as the operator drives them.
 #include "bqdy.h"
+#include "epass.h"
 #include "login.h"
 #include "modal.h"
 #include "query.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -24,9 +26,11 @@ struct Fixture {
     std::unique_ptr<WindowSet> windows = std::make_unique<WindowSet>(db.folder());
 
     TbqForm &main() const { return windows->main(); }
-    void run(const std::function<void()> &body)
+    void run(const std::function<void()> &body, const QString &user = QStringLiteral("Admin"), const QString &password = {})
     {
         windows->login().show();
+        windows->login().findChild<QComboBox *>(QStringLiteral("UID"))->setEditText(user);
+        windows->login().findChild<QLineEdit *>(QStringLiteral("upass"))->setText(password);
         QVERIFY(whileModal(main(), [&] { windows->login().findChild<QPushButton *>(QStringLiteral("dlbtn"))->click(); }, body));
     }
     // Opens a window from the context menu and runs `body` in it.
@@ -54,6 +58,10 @@ private Q_SLOTS:
     void notFoundListShowsEveryScanNewestFirst();
     void notFoundCorrectionIsStoredOnMovingAndLostOnClosing();
     void notFoundDeletesAskFirst();
+    void administratorKeepsEveryAccount();
+    void otherUserSeesOnlyTheirOwnAccount();
+    void renamedAccountIsNotFoundAgainInTheSameRun();
+    void deletionIsHeldUntilSaved();
 };
 
 void TestWindows::notFoundListShowsEveryScanNewestFirst()
@@ -118,6 +126,118 @@ void TestWindows::notFoundDeletesAskFirst()
     QCOMPARE(f.prompts.shown.size(), 4);
     QCOMPARE(f.prompts.shown[2].text, QStringLiteral("您是否确定要删除所有记录吗?"));
     QVERIFY(f.prompts.texts().filter(QStringLiteral("确定要删除这笔")).size() == 3);
+}
+
+namespace {
+
+QStringList accountRows(TepassForm &window)
+{
+    auto *grid = window.findChild<QTableView *>(QStringLiteral("DBGridEh1"));
+    QStringList rows;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        rows << grid->model()->index(r, 0).data().toString() + QLatin1Char('/') + grid->model()->index(r, 2).data().toString();
+    return rows;
+}
+
+void typeInto(QWidget &window, const char *box, const QString &text)
+{
+    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(box));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, text);
+}
+
+void click(QWidget &window, const char *button)
+{
+    window.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+}
+
+} // namespace
+
+void TestWindows::administratorKeepsEveryAccount()
+{
+    Fixture f;
+    f.db.exec(QStringLiteral("insert into usertable (用户, 密码, 职务, 权限) values ('Wang', 'pw', '店员', '操作'), ('Li', NULL, '会计', '财务')"));
+    QStringList rows;
+    bool controls = false;
+    f.run([&] {
+        TepassForm &window = f.windows->accounts();
+        f.inWindow(window, "N8", [&] {
+            rows = accountRows(window);
+            controls = window.findChild<QWidget *>(QStringLiteral("qxedit"))->isVisible()
+                && window.findChild<QWidget *>(QStringLiteral("addbtn"))->isVisible();
+            click(window, "addbtn");
+            typeInto(window, "uedit", QStringLiteral("Zhao"));
+            window.findChild<QComboBox *>(QStringLiteral("qxedit"))->setCurrentIndex(2); // 操作
+            click(window, "BitBtn3");
+        });
+    }, QStringLiteral("admin")); // the name in another letter case still finds the account
+    QCOMPARE(rows, (QStringList{"Admin/管理", "Li/财务", "Wang/操作"}));
+    QVERIFY(controls);
+    QCOMPARE(f.column(QStringLiteral("select 权限 || ':' || ifnull(密码, 'Null') x from usertable where 用户='Zhao'")), QStringLiteral("操作:Null"));
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QCOMPARE(f.prompts.shown[0].text, QStringLiteral("资料已保存!"));
+    QCOMPARE(f.prompts.shown[0].caption, QStringLiteral("信息"));
+    QCOMPARE(f.prompts.shown[0].icon, Prompts::Icon::None);
+}
+
+void TestWindows::otherUserSeesOnlyTheirOwnAccount()
+{
+    Fixture f;
+    f.db.exec(QStringLiteral("insert into usertable (用户, 密码, 职务, 权限) values ('Wang', 'pw', '店员', '操作')"));
+    QStringList rows;
+    bool hidden = false;
+    f.run([&] {
+        TepassForm &window = f.windows->accounts();
+        f.inWindow(window, "N8", [&] {
+            rows = accountRows(window);
+            hidden = window.findChild<QWidget *>(QStringLiteral("zwedit"))->isHidden()
+                && window.findChild<QWidget *>(QStringLiteral("delbtn"))->isHidden();
+            typeInto(window, "DBEdit2", QStringLiteral("new-pw"));
+            click(window, "BitBtn3");
+        });
+    }, QStringLiteral("Wang"), QStringLiteral("pw"));
+    QCOMPARE(rows, QStringList{"Wang/操作"});
+    QVERIFY(hidden);
+    QCOMPARE(f.column(QStringLiteral("select 密码 x from usertable where 用户='Wang'")), QStringLiteral("new-pw"));
+}
+
+void TestWindows::renamedAccountIsNotFoundAgainInTheSameRun()
+{
+    Fixture f;
+    QStringList second;
+    f.run([&] {
+        TepassForm &window = f.windows->accounts();
+        f.inWindow(window, "N8", [&] {
+            typeInto(window, "uedit", QStringLiteral("Boss"));
+            click(window, "BitBtn3");
+        });
+        f.inWindow(window, "N8", [&] { second = accountRows(window); });
+    });
+    QCOMPARE(second, QStringList());
+    QCOMPARE(f.column(QStringLiteral("select 用户 x from usertable")), QStringLiteral("Boss"));
+}
+
+void TestWindows::deletionIsHeldUntilSaved()
+{
+    Fixture f;
+    f.db.exec(QStringLiteral("insert into usertable (用户, 权限) values ('Wang', '操作')"));
+    QStringList afterDelete, reopened;
+    f.run([&] {
+        TepassForm &window = f.windows->accounts();
+        f.inWindow(window, "N8", [&] {
+            window.findChild<QTableView *>(QStringLiteral("DBGridEh1"))->setCurrentIndex(window.userqry().isEmpty() ? QModelIndex()
+                : window.findChild<QTableView *>(QStringLiteral("DBGridEh1"))->model()->index(1, 0));
+            f.prompts.answerNext(true);
+            click(window, "delbtn");
+            afterDelete = accountRows(window);
+        });
+        f.inWindow(window, "N8", [&] { reopened = accountRows(window); });
+    });
+    QCOMPARE(afterDelete, QStringList{"Admin/管理"});
+    QCOMPARE(reopened, (QStringList{"Admin/管理", "Wang/操作"})); // closed without saving: back
+    QCOMPARE(f.prompts.shown[0].text, QStringLiteral("您是否真的要删除这笔用户记录吗?"));
 }
 
 QTEST_MAIN(TestWindows)
