@@ -1,16 +1,20 @@
 // The windows opened from the main window's menu, driven as the operator drives them.
+#include "about.h"
 #include "bqdy.h"
 #include "epass.h"
 #include "login.h"
 #include "modal.h"
 #include "query.h"
 #include "scriptedprompts.h"
+#include "shell.h"
 #include "testdatabase.h"
 #include "windowset.h"
 #include "wzdsp.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -62,6 +66,8 @@ private Q_SLOTS:
     void otherUserSeesOnlyTheirOwnAccount();
     void renamedAccountIsNotFoundAgainInTheSameRun();
     void deletionIsHeldUntilSaved();
+    void helpAndDownloadsGoToTheShell();
+    void aboutBoxShowsTheSameEachTime();
 };
 
 void TestWindows::notFoundListShowsEveryScanNewestFirst()
@@ -238,6 +244,57 @@ void TestWindows::deletionIsHeldUntilSaved()
     QCOMPARE(afterDelete, QStringList{"Admin/管理"});
     QCOMPARE(reopened, (QStringList{"Admin/管理", "Wang/操作"})); // closed without saving: back
     QCOMPARE(f.prompts.shown[0].text, QStringLiteral("您是否真的要删除这笔用户记录吗?"));
+}
+
+namespace {
+
+class RecordingShell : public Shell {
+public:
+    QStringList opened;
+    RecordingShell() { install(this); }
+    ~RecordingShell() override { install(nullptr); }
+    void open(const QString &program, const QString &parameter) override { opened << program + QLatin1Char(' ') + parameter; }
+};
+
+} // namespace
+
+void TestWindows::helpAndDownloadsGoToTheShell()
+{
+    Fixture f;
+    RecordingShell shell;
+    f.run([&] {
+        for (const char *entry : {"N11", "N12", "N13"})
+            f.main().popupMenu()->findChild<QAction *>(QString::fromLatin1(entry))->trigger();
+    });
+    QCOMPARE(shell.opened.size(), 3);
+    QCOMPARE(shell.opened[0], QStringLiteral("WINWORD.EXE Tavrin医药标价签打印帮助.doc")); // the bare name: the working directory's
+    QVERIFY(shell.opened[1].startsWith(QStringLiteral("iexplore.exe https://")));
+    QVERIFY(shell.opened[2].startsWith(QStringLiteral("iexplore.exe https://")));
+    QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void TestWindows::aboutBoxShowsTheSameEachTime()
+{
+    Fixture f;
+    RecordingShell shell;
+    QStringList texts;
+    QPoint centre;
+    f.run([&] {
+        TabForm &about = f.windows->about();
+        for (int i = 0; i < 2; ++i)
+            f.inWindow(about, "N7", [&] {
+                texts << about.findChild<QLabel *>(QStringLiteral("Label2"))->text();
+                centre = about.frameGeometry().center();
+                Q_EMIT about.findChild<QLabel *>(QStringLiteral("Label3"))->linkActivated(TabForm::webAddress());
+                about.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+                QVERIFY(!about.isVisible());
+            });
+    });
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts[0], texts[1]);
+    QVERIFY(texts[0].contains(QStringLiteral("支持直接连接贵司现有系统产品资料，数据无缝连接。")));
+    QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() < 40);
+    QCOMPARE(shell.opened, (QStringList(2, QStringLiteral("iexplore.exe ") + TabForm::webAddress())));
 }
 
 QTEST_MAIN(TestWindows)

@@ -14,6 +14,7 @@
 #include "query.h"
 #include "reporthost.h"
 #include "reportobject.h"
+#include "shell.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -160,9 +161,14 @@ void TbqForm::buildPopupMenu()
     showing("N9", QStringLiteral("商品资料"), &m_catalogue);
     showing("N8", QStringLiteral("用户管理"), &m_accounts);
     entry("N10", divider);
-    entry("N11", QStringLiteral("帮助"))->setEnabled(false);
-    entry("N12", QStringLiteral("Tavrin医药进销存管理软件下载"))->setEnabled(false);
-    entry("N13", QStringLiteral("Tavrin药店会员管理软件下载"))->setEnabled(false);
+    auto shellOpen = [this, entry](const char *name, const QString &caption, const QString &program, const QString &parameter) {
+        connect(entry(name, caption), &QAction::triggered, this, [program, parameter] { Shell::current().open(program, parameter); });
+    };
+    shellOpen("N11", QStringLiteral("帮助"), QStringLiteral("WINWORD.EXE"), QStringLiteral("Tavrin医药标价签打印帮助.doc"));
+    shellOpen("N12", QStringLiteral("Tavrin医药进销存管理软件下载"), QStringLiteral("iexplore.exe"),
+              QStringLiteral("https://www.tavrin.example/download/jxc"));
+    shellOpen("N13", QStringLiteral("Tavrin药店会员管理软件下载"), QStringLiteral("iexplore.exe"),
+              QStringLiteral("https://www.tavrin.example/download/member"));
     showing("N7", QStringLiteral("关于软件"), &m_about);
 
     connect(m_ui->bqgrid, &QWidget::customContextMenuRequested, this,
