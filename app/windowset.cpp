@@ -18,7 +18,7 @@ WindowSet::WindowSet(const QString &programDir)
       m_notFound(new Twzdform(m_main->cnn(), m_main)),
       m_about(new TabForm(m_main)),
       m_accounts(new TepassForm(m_main->cnn(), [this] { return m_login->currentUser(); }, m_main)),
-      m_catalogue(new TSpForm(m_main))
+      m_catalogue(new TSpForm(m_main->cnn(), m_main))
 {
     m_login->attach(m_main, m_accounts);
     m_main->attach(m_login.get(), m_notFound, m_about, m_accounts, m_catalogue);

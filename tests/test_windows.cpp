@@ -7,6 +7,7 @@
 #include "query.h"
 #include "scriptedprompts.h"
 #include "shell.h"
+#include "sp.h"
 #include "testdatabase.h"
 #include "windowset.h"
 #include "wzdsp.h"
@@ -68,6 +69,11 @@ private Q_SLOTS:
     void deletionIsHeldUntilSaved();
     void helpAndDownloadsGoToTheShell();
     void aboutBoxShowsTheSameEachTime();
+    void catalogueSearchesAsTheOperatorTypes();
+    void catalogueHoldsChangesUntilSavedOrClosed();
+    void catalogueDeletions();
+    void catalogueEnterMovesAcrossTheRow();
+    void catalogueRefusesLettersInPriceAndKeepsTheChanges();
 };
 
 void TestWindows::notFoundListShowsEveryScanNewestFirst()
@@ -295,6 +301,165 @@ void TestWindows::aboutBoxShowsTheSameEachTime()
     QVERIFY(texts[0].contains(QStringLiteral("支持直接连接贵司现有系统产品资料，数据无缝连接。")));
     QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() < 40);
     QCOMPARE(shell.opened, (QStringList(2, QStringLiteral("iexplore.exe ") + TabForm::webAddress())));
+}
+
+namespace {
+
+void addGoods(const TestDatabase &db)
+{
+    db.exec(QStringLiteral("insert into sp (药品编号, 药品全名, 供应商, 规格, 生产厂家, 条形码, 单位, 售价) values "
+                           "('YP3', '板蓝根颗粒', '国药', '10g*20袋', '白云山', '111', '袋', 15),"
+                           "('YP1', 'Amoxicillin', '华润', '0.25g', 'Bayer-like', '222', '盒', 12.5),"
+                           "('YP2', '维生素C', NULL, NULL, NULL, '333', NULL, 8),"
+                           "(NULL, NULL, '只有供应商', NULL, NULL, '444', NULL, NULL),"
+                           "('YP4', '板蓝根片', NULL, '板', NULL, NULL, '瓶', 3)"));
+}
+
+QStringList catalogueCodes(TSpForm &window)
+{
+    QStringList codes;
+    QAbstractItemModel *model = window.findChild<QTableView *>(QStringLiteral("spgrid"))->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        codes << model->index(r, 0).data().toString();
+    return codes;
+}
+
+void setCell(TSpForm &window, int row, int column, const QString &text)
+{
+    auto *grid = window.findChild<QTableView *>(QStringLiteral("spgrid"));
+    grid->setCurrentIndex(grid->model()->index(row, column));
+    grid->model()->setData(grid->model()->index(row, column), text, Qt::EditRole);
+}
+
+} // namespace
+
+void TestWindows::catalogueSearchesAsTheOperatorTypes()
+{
+    Fixture f;
+    addGoods(f.db);
+    QStringList found, emptied, underscore, latin;
+    f.run([&] {
+        TSpForm &window = f.windows->catalogue();
+        f.inWindow(window, "N9", [&] {
+            auto *locedit = window.findChild<QLineEdit *>(QStringLiteral("locedit"));
+            typeText(locedit, QStringLiteral("板"));
+            found = catalogueCodes(window);
+            QTest::keyClick(locedit, Qt::Key_Backspace);
+            emptied = catalogueCodes(window);
+            typeText(locedit, QStringLiteral("_"));
+            underscore = catalogueCodes(window);
+            locedit->setText(QStringLiteral("amox"));
+            latin = catalogueCodes(window);
+            QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("BitBtn6"))->isEnabled());
+        });
+    });
+    QCOMPARE(found, (QStringList{"YP3", "YP4"}));                 // in the order of entry
+    QCOMPARE(emptied, (QStringList{"YP3", "YP1", "YP2", "YP4"})); // the row with only a supplier has no searched text
+    QCOMPARE(underscore, emptied);
+    QCOMPARE(latin, QStringList{"YP1"});
+}
+
+void TestWindows::catalogueHoldsChangesUntilSavedOrClosed()
+{
+    Fixture f;
+    addGoods(f.db);
+    bool stillEditable = false;
+    QStringList reopened;
+    f.run([&] {
+        TSpForm &window = f.windows->catalogue();
+        f.inWindow(window, "N9", [&] {
+            window.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            setCell(window, window.spqry().currentRow(), 0, QStringLiteral("YP9"));
+            window.findChild<QLineEdit *>(QStringLiteral("locedit"))->setText(QStringLiteral("板")); // drops the new row
+            QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from sp")).toInt(), 5);
+            window.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            setCell(window, window.spqry().currentRow(), 0, QStringLiteral("YP8"));
+            setCell(window, window.spqry().currentRow(), 1, QStringLiteral("新药"));
+        }); // closing writes it
+        f.inWindow(window, "N9", [&] {
+            stillEditable = !window.gridReadOnly();
+            reopened = catalogueCodes(window);
+        });
+    });
+    QCOMPARE(f.column(QStringLiteral("select 药品全名 x from sp where 药品编号 = 'YP8'")), QStringLiteral("新药"));
+    QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from sp where 药品编号 = 'YP9'")).toInt(), 0);
+    QVERIFY(reopened.contains(QStringLiteral("YP8")));
+    QVERIFY(stillEditable);
+}
+
+void TestWindows::catalogueDeletions()
+{
+    Fixture f;
+    addGoods(f.db);
+    f.run([&] {
+        TSpForm &window = f.windows->catalogue();
+        auto click = [&](const char *name) { window.findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
+        f.inWindow(window, "N9", [&] {
+            window.findChild<QLineEdit *>(QStringLiteral("locedit"))->setText(QStringLiteral("YP1"));
+            f.prompts.answerNext(true);
+            click("BitBtn4"); // held
+            QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from sp where 药品编号='YP1'")).toInt(), 1);
+            f.prompts.answerNext(false);
+            click("BitBtn11");
+        }); // closing writes the deletion
+        QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from sp where 药品编号='YP1'")).toInt(), 0);
+        f.inWindow(window, "N9", [&] {
+            f.prompts.answerNext(true);
+            click("BitBtn11");
+            QCOMPARE(catalogueCodes(window), QStringList());
+            f.prompts.answerNext(true);
+            click("BitBtn4"); // an empty catalogue: the question, then the data layer's error
+            click("BitBtn2"); // edit on an empty catalogue begins a new row
+            QCOMPARE(window.spqry().recordCount(), 1);
+        });
+    });
+    QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from sp")).toInt(), 0);
+    QCOMPARE(f.prompts.texts(), (QStringList{"您是否真的要删除这笔商品记录吗?", "您是否真的要删除全部商品记录吗?", "您是否真的要删除全部商品记录吗?",
+                                          "您是否真的要删除这笔商品记录吗?", "数据集为空，不能执行此操作."}));
+}
+
+void TestWindows::catalogueEnterMovesAcrossTheRow()
+{
+    Fixture f;
+    addGoods(f.db);
+    QList<int> columns;
+    f.run([&] {
+        TSpForm &window = f.windows->catalogue();
+        f.inWindow(window, "N9", [&] {
+            auto *grid = window.findChild<QTableView *>(QStringLiteral("spgrid"));
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(1, 7));
+            QTest::keyClick(grid, Qt::Key_Return);
+            columns << grid->currentIndex().column();
+            QTest::keyClick(grid, Qt::Key_Return);
+            columns << grid->currentIndex().column() << grid->currentIndex().row();
+        });
+    });
+    QCOMPARE(columns, (QList<int>{8, 0, 1}));
+}
+
+void TestWindows::catalogueRefusesLettersInPriceAndKeepsTheChanges()
+{
+    Fixture f;
+    addGoods(f.db);
+    bool openAfterFailedClose = false;
+    f.run([&] {
+        TSpForm &window = f.windows->catalogue();
+        f.inWindow(window, "N9", [&] {
+            window.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+            setCell(window, 0, 1, QStringLiteral("改名"));
+            setCell(window, 0, 7, QStringLiteral("十二元"));
+            window.findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+            QVERIFY(window.spqry().hasHeldChanges());
+            window.close();
+            openAfterFailedClose = window.isVisible();
+            setCell(window, 0, 7, QStringLiteral("12"));
+        });
+    });
+    QVERIFY(openAfterFailedClose);
+    QCOMPARE(f.prompts.shown[0].icon, Prompts::Icon::Error);
+    QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("售价")));
+    QCOMPARE(f.column(QStringLiteral("select 药品全名 || '/' || 售价 x from sp where 药品编号='YP3'")), QStringLiteral("改名/12.0"));
 }
 
 QTEST_MAIN(TestWindows)
