@@ -5,6 +5,7 @@
 #include "epass.h"
 #include "errorreport.h"
 #include "fonts.h"
+#include "icons.h"
 #include "login.h"
 #include "sp.h"
 #include "wzdsp.h"
@@ -31,4 +32,5 @@ void prepareApplication()
     QApplication::setApplicationName(applicationTitle());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFontSubstitutes();
+    qApp->setStyleSheet(programStyleSheet());
 }

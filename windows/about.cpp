@@ -2,6 +2,7 @@
 #include "ui_about.h"
 
 #include "barcodes.h"
+#include "icons.h"
 #include "shell.h"
 #include "windowfonts.h"
 
@@ -33,6 +34,7 @@ TabForm::TabForm(QWidget *parent) : ModalWindow(parent), m_ui(new Ui::TabForm)
         drawBarcode(painter, QRectF(0, 0, 200, 200), ReportModel::Symbology::QrCode, webAddress(), false);
     }
     m_ui->Image1->setPixmap(code);
+    setButtonIcon(m_ui->BitBtn1, "close");
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -7,6 +7,7 @@
 #include "errorreport.h"
 #include "windowfonts.h"
 #include "gridfooter.h"
+#include "icons.h"
 #include "labelprintjob.h"
 #include "picklist.h"
 #include "printlistmodel.h"
@@ -31,6 +32,9 @@ TbqForm::TbqForm(const QString &programDir, QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     setWindowFont(this, QStringLiteral("宋体"), 15);
     setWindowFont(m_ui->zjdy, QStringLiteral("宋体"), 13);
+    setButtonIcon(m_ui->dybtn, "print");
+    setButtonIcon(m_ui->sjbtn, "design");
+    setButtonIcon(m_ui->BitBtn3, "close");
 
     m_bqqry = std::make_unique<Query>(*m_cnn);
     m_bqqry->setSql(QStringLiteral("select * from bqdy order by id desc"));

@@ -2,6 +2,7 @@
 #include "ui_epass.h"
 
 #include "errorreport.h"
+#include "icons.h"
 #include "fieldbinding.h"
 #include "prompts.h"
 #include "query.h"
@@ -19,6 +20,11 @@ TepassForm::TepassForm(Connection &cnn, std::function<QString()> currentUser, QW
     m_ui->setupUi(this);
     setFixedSize(size());
     setWindowFont(this, QStringLiteral("新宋体"), 15);
+    setButtonIcon(m_ui->addbtn, "add");
+    setButtonIcon(m_ui->BitBtn2, "edit");
+    setButtonIcon(m_ui->BitBtn3, "save");
+    setButtonIcon(m_ui->delbtn, "delete");
+    setButtonIcon(m_ui->BitBtn5, "close");
 
     m_model = new QueryTableModel(*m_userqry,
                                   {{QStringLiteral("用户"), QStringLiteral("用户"), 120, Qt::AlignCenter},

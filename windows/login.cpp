@@ -4,6 +4,7 @@
 #include "bqdy.h"
 #include "epass.h"
 #include "errorreport.h"
+#include "icons.h"
 #include "windowfonts.h"
 #include "logincheck.h"
 #include "prompts.h"
@@ -22,6 +23,8 @@ TloginForm::TloginForm(QWidget *parent) : ModalWindow(parent), m_ui(new Ui::Tlog
     setWindowFont(this, QStringLiteral("华文细黑"), 15);
     setWindowFont(m_ui->dlbtn, QStringLiteral("宋体"), 15);
     setWindowFont(m_ui->BitBtn2, QStringLiteral("宋体"), 15);
+    setButtonIcon(m_ui->dlbtn, "login");
+    setButtonIcon(m_ui->BitBtn2, "close");
     QFont edition = windowFont(QStringLiteral("华文细黑"), 19);
     edition.setBold(true);
     edition.setItalic(true);

@@ -2,6 +2,7 @@
 #include "ui_sp.h"
 
 #include "errorreport.h"
+#include "icons.h"
 #include "prompts.h"
 #include "query.h"
 #include "querytablemodel.h"
@@ -82,6 +83,11 @@ TSpForm::TSpForm(Connection &cnn, QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFont(this, QStringLiteral("宋体"), 15);
+    const std::pair<QPushButton *, const char *> pictures[] = {{m_ui->BitBtn1, "add"}, {m_ui->BitBtn2, "edit"}, {m_ui->BitBtn3, "save"},
+        {m_ui->BitBtn6, "import"}, {m_ui->BitBtn4, "delete"}, {m_ui->BitBtn7, "export"}, {m_ui->BitBtn11, "delete"},
+        {m_ui->BitBtn12, "export"}, {m_ui->BitBtn5, "close"}};
+    for (const auto &[button, picture] : pictures)
+        setButtonIcon(button, picture);
 
     QTableView *grid = m_ui->spgrid;
     m_model = new QueryTableModel(*m_spqry, catalogueColumns(), this);

@@ -2,6 +2,7 @@
 #include "ui_wzdsp.h"
 
 #include "errorreport.h"
+#include "icons.h"
 #include "prompts.h"
 #include "query.h"
 #include "querytablemodel.h"
@@ -15,6 +16,9 @@ Twzdform::Twzdform(Connection &cnn, QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFont(this, QStringLiteral("宋体"), 15);
+    setButtonIcon(m_ui->BitBtn2, "delete");
+    setButtonIcon(m_ui->BitBtn3, "delete");
+    setButtonIcon(m_ui->BitBtn1, "close");
     m_model = new QueryTableModel(*m_wzdqry,
                                   {{QStringLiteral("ID"), QStringLiteral("行"), 57, Qt::AlignCenter},
                                    {QStringLiteral("条码"), QStringLiteral("未找到商品"), 275, Qt::AlignLeft | Qt::AlignVCenter, true}},
