@@ -30,7 +30,6 @@ public:
     bool loadFromFile(const QString &path);
     QString fileName() const { return m_fileName; }
     const ReportModel::Report &report() const { return m_report; }
-    void setReport(const ReportModel::Report &report) { m_report = report; }
 
     // The data set the templates read, by name, over a query. The query is closed after
     // every run and opened again when a run needs it.

@@ -14,8 +14,6 @@ public:
     ~Connection();
 
     void setConnectionString(const QString &text);
-    QString connectionString() const { return m_connectionString; }
-    QString databasePath() const { return m_databasePath; }
 
     void open();   // does nothing when already open; throws EngineError naming what failed
     void close();

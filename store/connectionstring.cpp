@@ -61,14 +61,6 @@ QString ConnectionString::value(const QString &key) const
     return {};
 }
 
-bool ConnectionString::contains(const QString &key) const
-{
-    for (const auto &pair : m_pairs)
-        if (pair.first.compare(key, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 void ConnectionString::set(const QString &key, const QString &value)
 {
     for (auto &pair : m_pairs)

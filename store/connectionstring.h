@@ -11,7 +11,6 @@ public:
     static ConnectionString parse(const QString &text);
 
     QString value(const QString &key) const;   // empty when the key is absent
-    bool contains(const QString &key) const;
 
 private:
     void set(const QString &key, const QString &value);

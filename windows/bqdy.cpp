@@ -347,10 +347,8 @@ void TbqForm::bqgridCellChanged(const QModelIndex &current, const QModelIndex &p
 void TbqForm::followReload()
 {
     const int column = qMax(0, m_ui->bqgrid->currentIndex().column());
-    if (m_bqgridModel->rowCount() > 0) {
-        const QSignalBlocker quiet(m_ui->bqgrid->selectionModel());
+    if (m_bqgridModel->rowCount() > 0)
         m_ui->bqgrid->setCurrentIndex(m_bqgridModel->index(qMax(0, m_bqqry->currentRow()), column));
-    }
 }
 
 QString TbqForm::scanBoxText() const

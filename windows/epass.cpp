@@ -38,12 +38,7 @@ TepassForm::TepassForm(Connection &cnn, std::function<QString()> currentUser, QW
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        guard([this, current] {
-            if (m_userqry->isOpen() && current.isValid())
-                m_userqry->setCurrentRow(current.row()); // the finished edit stays among the held changes
-        });
-    });
+    followCurrentRow(grid, *m_userqry); // the finished edit stays among the held changes
     // The grid follows the current row of the accounts, as the bound boxes do.
     connect(m_userqry.get(), &Query::currentRowChanged, this, [this, grid](int row) {
         if (row >= 0 && row < m_model->rowCount() && grid->currentIndex().row() != row)

@@ -1,5 +1,6 @@
 #include "querytablemodel.h"
 
+#include "errorreport.h"
 #include "query.h"
 #include "valuetext.h"
 
@@ -76,4 +77,14 @@ QVariant QueryTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};
+}
+
+void followCurrentRow(QTableView *view, Query &query)
+{
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view, [&query](const QModelIndex &current) {
+        guard([&query, current] {
+            if (query.isOpen() && current.isValid())
+                query.setCurrentRow(current.row());
+        });
+    });
 }

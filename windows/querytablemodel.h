@@ -6,6 +6,7 @@
 #include <QList>
 
 class Query;
+class QTableView;
 
 // A grid's view of a query's snapshot: it shows the query's rows as they are, follows its
 // resets and row changes, and puts an edit of an editable column into the query's row,
@@ -32,3 +33,7 @@ private:
     Query &m_query;
     QList<GridColumn> m_columns;
 };
+
+// The row the operator moves to in `view` becomes the query's current row; moving on
+// posts the row left, as in any data grid.
+void followCurrentRow(QTableView *view, Query &query);

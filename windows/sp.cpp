@@ -101,12 +101,7 @@ TSpForm::TSpForm(Connection &cnn, QWidget *parent)
     grid->horizontalHeader()->setSectionsClickable(true); // drawn as buttons that do nothing
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->installEventFilter(this);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        guard([this, current] {
-            if (m_spqry->isOpen() && current.isValid())
-                m_spqry->setCurrentRow(current.row());
-        });
-    });
+    followCurrentRow(grid, *m_spqry);
     setReadOnly(true);
 
     for (int width : {161, 416}) {

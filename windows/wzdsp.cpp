@@ -29,13 +29,7 @@ Twzdform::Twzdform(Connection &cnn, QWidget *parent)
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(18);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Moving to another row stores the correction made in the row left.
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        guard([this, current] {
-            if (m_wzdqry->isOpen() && current.isValid())
-                m_wzdqry->setCurrentRow(current.row());
-        });
-    });
+    followCurrentRow(grid, *m_wzdqry); // moving to another row stores the correction made
     connect(m_ui->BitBtn2, &QPushButton::clicked, this, [this] { guard([this] { BitBtn2Click(); }); });
     connect(m_ui->BitBtn3, &QPushButton::clicked, this, [this] { guard([this] { BitBtn3Click(); }); });
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
