@@ -242,8 +242,11 @@ void Query::append()
     m_state = State::Insert;
     m_touched = false;
     m_eof = false;
+    // Listeners hear of the new row only once it is the current one: one that moves to a
+    // row must find the query in a state where posting drops this row and nothing else.
+    m_current = int(m_rows.size()) - 1;
     Q_EMIT reset();
-    setCurrent(int(m_rows.size()) - 1);
+    Q_EMIT currentRowChanged(m_current);
 }
 
 void Query::edit()

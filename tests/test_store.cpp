@@ -53,6 +53,7 @@ private Q_SLOTS:
     void snapshotDoesNotSeeLaterChangesUntilReopened();
     void writeOnPostStoresEachPostedRow();
     void valueOfTheWrongKindIsRefusedAndKept();
+    void listenersFindTheNewRowCurrent();
     void heldChangesReachTheFileOnlyOnCommit();
     void failedCommitWritesNothingAndKeepsEverythingHeld();
     void deleteOnAnEmptySnapshotFails();
@@ -283,6 +284,25 @@ void TestStore::valueOfTheWrongKindIsRefusedAndKept()
     goods.setValue(QStringLiteral("售价"), QStringLiteral("12.50"));
     goods.post();
     QCOMPARE(goods.text(QStringLiteral("售价")), QStringLiteral("12.5"));
+}
+
+void TestStore::listenersFindTheNewRowCurrent()
+{
+    TestDatabase db;
+    seedGoods(db);
+    auto connection = db.connect();
+    Query list(*connection);
+    list.setSql(QStringLiteral("select * from bqdy order by id"));
+    list.open();
+    // A grid that moves to its top row whenever the rows change, as a reloading view does.
+    QObject::connect(&list, &Query::reset, &list, [&list] {
+        if (list.isOpen() && !list.isEmpty())
+            list.setCurrentRow(0);
+    });
+    list.append();
+    QCOMPARE(list.recordCount(), 2); // the untouched new row went, and only it
+    QCOMPARE(list.text(QStringLiteral("药品编号")), QStringLiteral("YP001"));
+    QCOMPARE(list.valueAt(1, list.columnIndex(QStringLiteral("药品编号"))).toString(), QStringLiteral("YP002"));
 }
 
 void TestStore::heldChangesReachTheFileOnlyOnCommit()
